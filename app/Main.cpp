@@ -1,0 +1,8 @@
+#include <Loader.h>
+
+int main()
+{
+    TxtLoader::createInstance();
+    TxtLoader::releaseInstance();
+    return 0;
+}
