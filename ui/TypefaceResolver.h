@@ -1,0 +1,19 @@
+#pragma once
+
+#include <juce_graphics/juce_graphics.h>
+
+/**
+    Turns a typeface name of the string tables into a font that draws real glyphs here. The
+    tables name faces that a Linux desktop seldom has ("Hiragino Sans W5", "Heiti SC", …); a name
+    that is not installed is replaced by an installed family that covers the language the name
+    stands for, found once through fontconfig and remembered.
+*/
+class TypefaceResolver
+{
+public:
+    /** The installed family to draw with for a typeface name. */
+    static juce::String familyFor (const juce::String& typefaceName);
+
+    /** A font of that family with the given height and juce::Font style flags. */
+    static juce::Font font (const juce::String& typefaceName, float height, int styleFlags);
+};
