@@ -8,8 +8,10 @@ packages=(
     cmake ninja-build g++ pkg-config juce-modules-source libudev-dev libfontconfig-dev
     # tests
     googletest libgtest-dev umockdev libumockdev-dev xvfb xdotool x11-utils imagemagick
-    # faces that cover every language of the program (single-face files, which JUCE can load)
-    fonts-dejavu-core fonts-ipafont-gothic fonts-nanum fonts-droid-fallback
+    # faces that cover every language of the program with Latin letters beside (single-face
+    # files, which JUCE can load): Latin and Cyrillic, Japanese, Korean, Simplified and
+    # Traditional Chinese
+    fonts-dejavu-core fonts-ipafont-gothic fonts-nanum fonts-arphic-gbsn00lp fonts-arphic-bsmi00lp
 )
 
 missing=()

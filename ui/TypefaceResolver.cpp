@@ -23,7 +23,9 @@ namespace
     using FontSetPtr = std::unique_ptr<FcFontSet, FontSetDeleter>;
 
     //==============================================================================
-    /** The languages whose typeface the tables give as this name; none for any other name. */
+    /** The languages whose typeface the tables give as this name; none for any other name.
+        English comes with any of them: every language's texts carry Latin letters and digits
+        ("Ver.", "USB", "Error ID:"), and a Chinese face without them draws those as boxes. */
     juce::Array<int> languagesNamedBy (const juce::String& typefaceName)
     {
         juce::Array<int> languages;
@@ -31,6 +33,9 @@ namespace
         for (int lang = LANG_EN; lang < LANG_MAX; ++lang)
             if (StrRes::DEFAULT_FONT_MAC[lang] == typefaceName || StrRes::DEFAULT_FONT_WIN[lang] == typefaceName)
                 languages.add (lang);
+
+        if (! languages.isEmpty())
+            languages.addIfNotAlreadyThere (LANG_EN);
 
         return languages;
     }
