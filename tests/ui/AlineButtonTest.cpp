@@ -1,3 +1,4 @@
+#include "ColourMatch.h"
 #include "GlyphRecorder.h"
 
 #include <AlineButton.h>
@@ -9,13 +10,6 @@
 namespace
 {
     const juce::Colour pressedMiddle (82, 156, 231);
-
-    bool isNear (juce::Colour a, juce::Colour b, int tolerance)
-    {
-        return std::abs (a.getRed() - b.getRed()) <= tolerance
-            && std::abs (a.getGreen() - b.getGreen()) <= tolerance
-            && std::abs (a.getBlue() - b.getBlue()) <= tolerance;
-    }
 
     /** An OK button as the main window sets it up, counting its clicks. */
     struct OkButton

@@ -1,3 +1,5 @@
+#include "ColourMatch.h"
+
 #include <CustomLookAndFeel.h>
 
 #include <gtest/gtest.h>
@@ -21,13 +23,6 @@ namespace
     }
 
     bool isPainted (const juce::Image& image, int x, int y) { return image.getPixelAt (x, y).getAlpha() > 0; }
-
-    bool isNear (juce::Colour a, juce::Colour b, int tolerance)
-    {
-        return std::abs (a.getRed() - b.getRed()) <= tolerance
-            && std::abs (a.getGreen() - b.getGreen()) <= tolerance
-            && std::abs (a.getBlue() - b.getBlue()) <= tolerance;
-    }
 
     //==============================================================================
     struct ShapeCase
