@@ -244,6 +244,11 @@ struct MatchingCase
     bool hasPage, hasUsage;
 };
 
+std::ostream& operator<< (std::ostream& out, const MatchingCase& c)
+{
+    return out << std::hex << "page " << c.usagePage << " usage " << c.usage;
+}
+
 class MatchingDictionaryTest : public testing::TestWithParam<MatchingCase> {};
 
 TEST_P (MatchingDictionaryTest, HoldsThePageAndUsageThatAreSet)

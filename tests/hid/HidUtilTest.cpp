@@ -33,6 +33,11 @@ struct ProductCase
     bool accepted;
 };
 
+std::ostream& operator<< (std::ostream& out, const ProductCase& c)
+{
+    return out << std::hex << "vendor " << c.vendor.value_or (-1) << " product " << c.product.value_or (-1);
+}
+
 class ProductAcceptanceTest : public HidUtilTest, public testing::WithParamInterface<ProductCase> {};
 
 TEST_P (ProductAcceptanceTest, TakesOnlyTheControllersProducts)
@@ -97,6 +102,11 @@ struct InputCase
     unsigned long recorded;
 };
 
+std::ostream& operator<< (std::ostream& out, const InputCase& c)
+{
+    return out << std::hex << "first byte " << (int) c.firstByte << std::dec << " length " << c.length;
+}
+
 class InputFilterTest : public HidUtilTest, public testing::WithParamInterface<InputCase> {};
 
 TEST_P (InputFilterTest, PassesOnOnlyReportsFromF0AndRecordsEveryLength)
@@ -151,6 +161,11 @@ struct VersionCase
     std::int64_t word;
     int decimal;
 };
+
+std::ostream& operator<< (std::ostream& out, const VersionCase& c)
+{
+    return out << std::hex << "word " << c.word;
+}
 
 class DeviceVersionTest : public HidUtilTest, public testing::WithParamInterface<VersionCase> {};
 
