@@ -167,15 +167,19 @@ namespace
         return a == b;
     }
 
-    /** Said once per node and process, so that a user can tell "not allowed" from "not connected". */
-    void reportUnopenableNode (const std::string& devnode, int error)
+    /** The vendor whose nodes our udev rule hands to the user at the seat. */
+    constexpr std::int64_t ruledVendorId = 0x2B73;
+
+    /** Said once per node and process, so that a user can tell "not allowed" from "not connected".
+        Other vendors' nodes are left out silently: they are not ours, and most are root's. */
+    void reportUnopenableNode (const HidrawNode& node, int error)
     {
         static std::set<std::string> reported;
 
-        if (! reported.insert (devnode).second)
+        if (node.vendorId != ruledVendorId || ! reported.insert (node.devnode).second)
             return;
 
-        std::fprintf (stderr, "open %s: %s\n", devnode.c_str(), std::strerror (error));
+        std::fprintf (stderr, "open %s: %s\n", node.devnode.c_str(), std::strerror (error));
 
         if (error == EACCES || error == EPERM)
             std::fprintf (stderr, "The KPX-TLK4 may be there but this user may not use it: install the udev rule "
@@ -314,7 +318,7 @@ void cf::HidManager::takeNode (const HidrawNode& node, bool announce)
 
     if (fd < 0)
     {
-        reportUnopenableNode (node.devnode, errno);
+        reportUnopenableNode (node, errno);
         CFRelease (props);
         return;
     }

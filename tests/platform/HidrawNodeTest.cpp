@@ -73,6 +73,9 @@ namespace
 
         void TearDown() override
         {
+            if (manager != nullptr)
+                closeManager (manager);
+
             if (testbed != nullptr)
                 g_object_unref (testbed);
 
@@ -81,8 +84,12 @@ namespace
                     ::close (fd);
         }
 
-        void addController (bool announce)
+        /** Adds the controller; its node leads to nodeTarget, by default the pseudo-terminal. */
+        void addController (bool announce, std::string nodeTarget = {})
         {
+            if (nodeTarget.empty())
+                nodeTarget = slavePath;
+
             usb = adopt (umockdev_testbed_add_device (testbed, "usb", "3-1.4", nullptr,
                                                       "idVendor", "2b73", "idProduct", "004c", "bcdDevice", "0102",
                                                       "busnum", "3", "devpath", "1.4", nullptr,
@@ -95,24 +102,32 @@ namespace
             // The testbed's node is a plain file; the pseudo-terminal carries the reports instead.
             ::mkdir (nodeLink.substr (0, nodeLink.rfind ('/')).c_str(), 0755);
             ::unlink (nodeLink.c_str());
-            ASSERT_EQ (::symlink (slavePath.c_str(), nodeLink.c_str()), 0) << std::strerror (errno) << " " << nodeLink << " -> " << slavePath;
+            ASSERT_EQ (::symlink (nodeTarget.c_str(), nodeLink.c_str()), 0) << std::strerror (errno);
 
             if (announce)
                 umockdev_testbed_uevent (testbed, node.c_str(), "add");
         }
 
-        IOHIDManagerRef openManager()
+        /** Plugs the controller in and opens a manager over it; the controller's device, or null. */
+        IOHIDDeviceRef plugInAndOpen()
         {
-            auto manager = IOHIDManagerCreate (kCFAllocatorDefault, 0);
-            IOHIDManagerSetDeviceMatchingMultiple (manager, nullptr);
-            EXPECT_EQ (IOHIDManagerOpen (manager, 0), kIOReturnSuccess);
-            return manager;
+            addController (false);
+            manager = openManager();
+            return onlyDevice (manager);
         }
 
-        static void closeManager (IOHIDManagerRef manager)
+        static IOHIDManagerRef openManager()
         {
-            IOHIDManagerClose (manager, 0);
-            CFRelease (manager);
+            auto opened = IOHIDManagerCreate (kCFAllocatorDefault, 0);
+            IOHIDManagerSetDeviceMatchingMultiple (opened, nullptr);
+            EXPECT_EQ (IOHIDManagerOpen (opened, 0), kIOReturnSuccess);
+            return opened;
+        }
+
+        static void closeManager (IOHIDManagerRef opened)
+        {
+            IOHIDManagerClose (opened, 0);
+            CFRelease (opened);
         }
 
         /** The one device the manager holds, or null. */
@@ -144,6 +159,7 @@ namespace
         }
 
         UMockdevTestbed* testbed = nullptr;
+        IOHIDManagerRef manager = nullptr;
         int master = -1, slave = -1;
         std::string slavePath, nodeLink, usb, hid, node;
     };
@@ -174,21 +190,18 @@ TEST_F (HidrawTestbed, ListsTheNodeWithTheIdentityOfItsUsbDevice)
     EXPECT_EQ (nodes[0].versionNumber, 0x0102);
     EXPECT_EQ (nodes[0].locationId, 0x03140000);
 
-    auto manager = openManager();
+    manager = openManager();
     auto device = onlyDevice (manager);
     ASSERT_NE (device, nullptr) << "the manager opened the node";
     EXPECT_EQ (number (device, "VendorID"), 0x2B73);
     EXPECT_EQ (number (device, "ProductID"), 0x4C);
     EXPECT_EQ (number (device, "VersionNumber"), 0x0102);
     EXPECT_EQ (number (device, "LocationID"), 0x03140000);
-    closeManager (manager);
 }
 
 TEST_F (HidrawTestbed, InputReportsReachTheCallbackOnTheMessageThread)
 {
-    addController (false);
-    auto manager = openManager();
-    auto device = onlyDevice (manager);
+    auto device = plugInAndOpen();
     ASSERT_NE (device, nullptr);
 
     std::array<UInt8, 64> buffer {};
@@ -211,14 +224,11 @@ TEST_F (HidrawTestbed, InputReportsReachTheCallbackOnTheMessageThread)
     EXPECT_TRUE (seen.onMessageThread);
     EXPECT_EQ (seen.length, 64);
     EXPECT_EQ (buffer, report);
-    closeManager (manager);
 }
 
 TEST_F (HidrawTestbed, AnOutputReportGoesOutAsReportZeroAndSixtyFourBytes)
 {
-    addController (false);
-    auto manager = openManager();
-    auto device = onlyDevice (manager);
+    auto device = plugInAndOpen();
     ASSERT_NE (device, nullptr);
 
     std::array<UInt8, 64> report {};
@@ -243,12 +253,11 @@ TEST_F (HidrawTestbed, AnOutputReportGoesOutAsReportZeroAndSixtyFourBytes)
     ASSERT_EQ (got, 65u);
     EXPECT_EQ (received[0], 0);
     EXPECT_TRUE (std::all_of (received.begin() + 1, received.begin() + 65, [] (auto b) { return b == 0xA5; }));
-    closeManager (manager);
 }
 
 TEST_F (HidrawTestbed, AddAndRemoveEventsReachTheCallbacksOnTheMessageThreadOnce)
 {
-    auto manager = openManager();
+    manager = openManager();
     EXPECT_EQ (IOHIDManagerCopyDevices (manager), nullptr);
 
     Seen arrivals, removals;
@@ -278,5 +287,23 @@ TEST_F (HidrawTestbed, AddAndRemoveEventsReachTheCallbacksOnTheMessageThreadOnce
     EXPECT_EQ (removals.count, 1);
     EXPECT_TRUE (removals.onMessageThread);
     EXPECT_EQ (IOHIDManagerCopyDevices (manager), nullptr);
-    closeManager (manager);
+}
+
+TEST_F (HidrawTestbed, ANodeThatCannotBeOpenedIsNamedOnceAndLeftOut)
+{
+    addController (false, slavePath + "-gone");
+
+    testing::internal::CaptureStderr();
+    auto first = openManager();
+    const auto firstMessage = testing::internal::GetCapturedStderr();
+
+    testing::internal::CaptureStderr();
+    auto second = openManager();
+    const auto secondMessage = testing::internal::GetCapturedStderr();
+
+    EXPECT_NE (firstMessage.find ("open /dev/hidraw0: "), std::string::npos) << firstMessage;
+    EXPECT_EQ (secondMessage, "");
+    EXPECT_EQ (IOHIDManagerCopyDevices (first), nullptr);
+    closeManager (first);
+    closeManager (second);
 }
