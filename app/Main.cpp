@@ -1,8 +1,3 @@
-#include <Loader.h>
+#include "Application.h"
 
-int main()
-{
-    TxtLoader::createInstance();
-    TxtLoader::releaseInstance();
-    return 0;
-}
+START_JUCE_APPLICATION (Application)

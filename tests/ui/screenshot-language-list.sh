@@ -6,7 +6,7 @@ demo=$1
 output=$2
 here=$(dirname "$0")
 
-"$here/run-on-xvfb.sh" bash -c '
+"$here/../support/run-on-xvfb.sh" bash -c '
     "$1" 4 &
     demo=$!
     sleep 2

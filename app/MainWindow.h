@@ -1,0 +1,25 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class MainComponent;
+
+/** The program's one window: fixed in size, always on top, with a native title bar and no
+    title-bar buttons. Its whole content is the main component. */
+class MainWindow : public juce::DocumentWindow
+{
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    /** The content component. */
+    MainComponent* getMainComponent() const noexcept { return m_pMainComponent; }
+
+    /** A window manager's close button asks the application to quit. */
+    void closeButtonPressed() override;
+
+private:
+    MainComponent* m_pMainComponent;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <gtest/gtest.h>
+
+/** Brings up JUCE's message manager and desktop once for a whole test program; components can
+    then be built, laid out and painted into images without a display. */
+class GuiTestEnvironment : public testing::Environment
+{
+public:
+    void SetUp() override { juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
+    void TearDown() override { juce.reset(); }
+
+    /** Runs the message loop for a while, so that asynchronous work gets delivered. */
+    static void pump (int milliseconds)
+    {
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+    }
+
+    /** Runs the message loop until done() holds or the time is up; true if it held. */
+    template <typename Condition>
+    static bool pumpUntil (Condition done, int timeoutMs)
+    {
+        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+
+        while (! done())
+        {
+            if (juce::Time::getMillisecondCounter() > end)
+                return false;
+
+            pump (5);
+        }
+
+        return true;
+    }
+
+private:
+    std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juce;
+};
