@@ -56,7 +56,8 @@ Boolean CFStringGetCString (CFStringRef theString, char* buffer, CFIndex bufferS
 CFStringRef CFStringMakeConstantString (const char* cStr)
 {
     static std::mutex lock;
-    static std::map<std::string, CFStringRef> constants;
+    // Never destroyed, so the constants stay reachable until the very end (leak checks included).
+    static auto& constants = *new std::map<std::string, CFStringRef>();
 
     std::lock_guard<std::mutex> guard (lock);
     auto& entry = constants[cStr];
