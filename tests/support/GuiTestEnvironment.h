@@ -1,5 +1,7 @@
 #pragma once
 
+#include <MessageLoop.h>
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <gtest/gtest.h>
@@ -13,27 +15,10 @@ public:
     void TearDown() override { juce.reset(); }
 
     /** Runs the message loop for a while, so that asynchronous work gets delivered. */
-    static void pump (int milliseconds)
-    {
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-    }
+    static void pump (int milliseconds) { MessageLoop::run (milliseconds); }
 
     /** Runs the message loop until done() holds or the time is up; true if it held. */
-    template <typename Condition>
-    static bool pumpUntil (Condition done, int timeoutMs)
-    {
-        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
-
-        while (! done())
-        {
-            if (juce::Time::getMillisecondCounter() > end)
-                return false;
-
-            pump (5);
-        }
-
-        return true;
-    }
+    static bool pumpUntil (const std::function<bool()>& done, int timeoutMs) { return MessageLoop::runUntil (done, timeoutMs); }
 
 private:
     std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juce;
