@@ -57,7 +57,14 @@ void Application::shutdown()
 void Application::anotherInstanceStarted (const juce::String&)
 {
     if (m_pMainWindow != nullptr && m_pMainWindow->isVisible())
+    {
         m_pMainWindow->toFront (true);
+
+        // A window manager brings the window forward on the framework's request; the keyboard
+        // focus is asked for as well, so that it follows where no window manager does.
+        if (auto* content = m_pMainWindow->getMainComponent())
+            content->grabKeyboardFocus();
+    }
 }
 
 void Application::systemRequestedQuit()

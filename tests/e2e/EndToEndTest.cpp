@@ -115,7 +115,9 @@ namespace
         updater.clickAt (rightButton);
         ASSERT_TRUE (sameVersion.controller().waitFor (Request::version, 1, 20000));
         juce::Thread::sleep (settleMs);
-        updater.clickAt (rightButton);
+
+        // Start has the keyboard focus on the confirmation: Return presses it.
+        updater.pressKey ("Return");
 
         ASSERT_TRUE (sameVersion.controller().waitFor (Request::finish, 1, 120000));
         juce::Thread::sleep (settleMs);
@@ -138,7 +140,6 @@ namespace
         updater.clickAt (rightButton);
         juce::Thread::sleep (settleMs);
         updater.screenshot ("no-controller-e21");
-        EXPECT_EQ (updater.focusedWindow().isNotEmpty(), true);
 
         updater.clickAt (rightButton);
         expectOrderlyExit();
@@ -231,7 +232,8 @@ namespace
         juce::Thread::sleep (settleMs);
         const auto windows = juce::StringArray::fromLines (Updater::run ({ "xdotool", "search", "--onlyvisible", "--name", "^Updater Program$" }).trim());
         EXPECT_EQ (windows.size(), 1);
-        EXPECT_EQ (updater.focusedWindow(), first);
+        EXPECT_EQ (windows[0], first);
+        EXPECT_EQ (second.exitCode(), 0);
 
         updater.clickAt (leftButton);
         expectOrderlyExit();

@@ -78,11 +78,6 @@ void Updater::pressKey (const juce::String& key)
     run ({ "xdotool", "key", "--window", windowId, key });
 }
 
-juce::String Updater::focusedWindow() const
-{
-    return run ({ "xdotool", "getwindowfocus" }).trim();
-}
-
 void Updater::screenshot (const juce::String& name) const
 {
     run ({ "import", "-window", "root", screenshotFolder().getChildFile (name + ".png").getFullPathName() });

@@ -34,9 +34,6 @@ public:
     /** Presses and releases a key (xdotool's key names) in the window. */
     void pressKey (const juce::String& key);
 
-    /** The window that has the keyboard focus. */
-    juce::String focusedWindow() const;
-
     juce::String window() const { return windowId; }
 
     /** Saves what the screen shows. */
