@@ -130,10 +130,11 @@ private:
     };
 
     ScreenKey currentScreenKey() const;
-    void layOutText (const juce::String& text, juce::Rectangle<int> region, int styleFlags);
+    void layOutText (const juce::String& text, juce::Rectangle<int> region, int styleFlags, float minimumHorizontalScale = 0.0f);
     float lowerEdgeOfText();
     juce::String formatted (StrIdTable_t id, const juce::String& a, const juce::String& b = {}) const;
     void layOutMessageText (int status, bool& screenWasRedrawn);
+    void layOutAboveWidgetRow (const juce::String& heading, const juce::String& body);
     juce::Rectangle<int> rightHandPlace() const;
     juce::Rectangle<int> leftHandPlace() const;
     void showWidgetsFor (int status);

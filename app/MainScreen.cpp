@@ -81,11 +81,11 @@ void MainComponent::UpdateDrawing()
     repaint();
 }
 
-void MainComponent::layOutText (const juce::String& text, juce::Rectangle<int> region, int styleFlags)
+void MainComponent::layOutText (const juce::String& text, juce::Rectangle<int> region, int styleFlags, float minimumHorizontalScale)
 {
     m_textLayout.addFittedText (TypefaceResolver::font (m_fontName, textHeight, styleFlags), text,
                                 (float) region.getX(), (float) region.getY(), (float) region.getWidth(), (float) region.getHeight(),
-                                juce::Justification::topLeft, (int) ((float) region.getHeight() / textHeight), 0.0f);
+                                juce::Justification::topLeft, (int) ((float) region.getHeight() / textHeight), minimumHorizontalScale);
 }
 
 float MainComponent::lowerEdgeOfText()
@@ -103,6 +103,19 @@ float MainComponent::lowerEdgeOfText()
     }
 
     return box.getBottom();
+}
+
+void MainComponent::layOutAboveWidgetRow (const juce::String& heading, const juce::String& body)
+{
+    // The language list or the progress bar stands at H - 80, right below these two texts. Each
+    // keeps to one line above it, squeezed as far as the longest translation needs, rather than
+    // running on under the widget where nobody can read it. A text that fits is laid out as ever.
+    const int widgetRowTop = getHeight() - 80;
+    constexpr float longestTranslationScale = 0.5f;
+
+    layOutText (heading, { 20, 20, getWidth() - 40, (int) textHeight }, juce::Font::bold, longestTranslationScale);
+    const int b = (int) lowerEdgeOfText();
+    layOutText (body, { 40, b, getWidth() - 60, widgetRowTop - b }, juce::Font::plain, longestTranslationScale);
 }
 
 juce::String MainComponent::formatted (StrIdTable_t id, const juce::String& a, const juce::String& b) const
@@ -133,8 +146,7 @@ void MainComponent::layOutMessageText (int status, bool& screenWasRedrawn)
 
     if (status == STS_IDLE)
     {
-        layOutText (loader().getString (STRID_STR_0005) + "\n\n", heading, juce::Font::bold);
-        layOutText (loader().getString (STRID_STR_0006), body(), juce::Font::plain);
+        layOutAboveWidgetRow (loader().getString (STRID_STR_0005), loader().getString (STRID_STR_0006));
     }
     else if (status == STS_CONFIRM)
     {
@@ -151,8 +163,7 @@ void MainComponent::layOutMessageText (int status, bool& screenWasRedrawn)
     }
     else if (isWritingStatus (status))
     {
-        layOutText (formatted (STRID_STR_0012, product) + "\n\n", heading, juce::Font::bold);
-        layOutText (loader().getString (STRID_STR_0013), body(), juce::Font::plain);
+        layOutAboveWidgetRow (formatted (STRID_STR_0012, product), loader().getString (STRID_STR_0013));
     }
     else if (status == STS_COMPLETE)
     {

@@ -6,7 +6,6 @@
 // (en-0.png, ja-e21.png); the writing screens of a run without area 0 add -area1. Each screen
 // comes from a real main component, with the version pair 1.00 / 1.05 where versions show.
 
-#include <Loader.h>
 #include <MainComponent.h>
 #include <Table.h>
 
@@ -33,6 +32,12 @@ namespace
 
     bool isWriting (int status) { return status >= STS_SET_ADDR && status <= STS_VERIFY; }
 
+    void show (MainComponent& screen, int status)
+    {
+        screen.m_status.storeWhen ([] (int) { return true; }, status);
+        screen.UpdateDrawing();
+    }
+
     juce::String fileNameFor (int lang, const Shot& shot)
     {
         return plangList[lang] + "-" + juce::String::toHexString (shot.status) + (shot.area1 ? "-area1" : "") + ".png";
@@ -45,16 +50,22 @@ namespace
         window.addAndMakeVisible (screen);
         window.setSize (404, 126);
 
-        TxtLoader::getInstance()->setLocale (static_cast<LangIdTable_t> (lang));
+        // Picked in the list as a user would, so that the list and the texts agree.
+        screen.m_pLangBox->setSelectedId (lang + 1, juce::dontSendNotification);
+        screen.comboBoxChanged (screen.m_pLangBox);
         screen.m_devVersion = "1.00";
         screen.m_updVersion = "1.05";
         screen.m_updFileState = 8;
         screen.m_curArea = shot.area1 ? 1 : 0;
         screen.m_area0Selected = ! shot.area1;
         screen.m_workerProgress = shownProgress;
-        screen.m_status.storeWhen ([] (int) { return true; }, shot.status);
         screen.setSize (404, 126);
-        screen.UpdateDrawing();
+
+        // The completion screen keeps the buttons of the writing screens before it.
+        if (shot.status == STS_COMPLETE)
+            show (screen, STS_VERIFY);
+
+        show (screen, shot.status);
 
         // The bar moves towards its value at its own pace; give it the time to get there.
         if (isWriting (shot.status))

@@ -250,6 +250,45 @@ namespace
 
     INSTANTIATE_TEST_SUITE_P (Statuses, UnchangedScreen, testing::Values (STS_PREPARE, STS_WRITTEN, 9, 0xE00, 0xE42));
 
+    struct LanguageScreen
+    {
+        int lang, status;
+    };
+
+    std::ostream& operator<< (std::ostream& os, const LanguageScreen& c) { return os << plangList[c.lang] << " " << c.status; }
+
+    class TextAboveTheWidgetRow : public Screen, public testing::WithParamInterface<LanguageScreen> {};
+
+    TEST_P (TextAboveTheWidgetRow, IsWholeAndNeverUnderTheListOrTheBar)
+    {
+        component->m_pLangBox->setSelectedId (GetParam().lang + 1, juce::dontSendNotification);
+        component->comboBoxChanged (component->m_pLangBox);
+        show (GetParam().status);
+
+        auto& l = *TxtLoader::getInstance();
+        const auto product = l.getString (STRID_NAME_001).toStdString();
+        char heading[256];
+        std::snprintf (heading, sizeof (heading), l.getString (STRID_STR_0012).toRawUTF8(), product.c_str());
+        const auto expected = GetParam().status == STS_IDLE ? l.getString (STRID_STR_0005) + l.getString (STRID_STR_0006)
+                                                            : juce::String::fromUTF8 (heading) + l.getString (STRID_STR_0013);
+
+        EXPECT_EQ (shownText(), withoutSpace (expected));
+        EXPECT_LE (component->m_textLayout.getBoundingBox (0, -1, false).getBottom(), 46.0f);
+    }
+
+    std::vector<LanguageScreen> everyLanguageAt (std::initializer_list<int> statuses)
+    {
+        std::vector<LanguageScreen> cases;
+
+        for (int status : statuses)
+            for (int lang = LANG_EN; lang < LANG_MAX; ++lang)
+                cases.push_back ({ lang, status });
+
+        return cases;
+    }
+
+    INSTANTIATE_TEST_SUITE_P (Languages, TextAboveTheWidgetRow, testing::ValuesIn (everyLanguageAt ({ STS_IDLE, STS_SEND_DATA })));
+
     TEST_F (Screen, ALanguageChangeRedrawsTextCaptionsAndTitle)
     {
         show (STS_IDLE);
