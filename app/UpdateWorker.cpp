@@ -38,9 +38,19 @@ void MainComponent::run()
 {
     m_pause = fastPauseMs;
 
+    // What the last redraw request showed: while the worker only waits for the user, a thousand
+    // requests a second would each redraw the same screen.
+    int shownStatus = -1, shownArea = -1;
+
     for (;;)
     {
-        requestRedraw();
+        if (m_status != shownStatus || m_updKind != shownArea)
+        {
+            shownStatus = m_status;
+            shownArea = m_updKind;
+            requestRedraw();
+        }
+
         wait (m_pause);
         m_curArea = m_updKind;
 

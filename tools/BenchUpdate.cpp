@@ -14,6 +14,7 @@
 
 #include <AlineButton.h>
 #include <MainComponent.h>
+#include <MessageLoop.h>
 #include <VirtualController.h>
 
 #include <cstdio>
@@ -28,21 +29,6 @@ namespace
         getrusage (RUSAGE_SELF, &usage);
         auto seconds = [] (const timeval& t) { return (double) t.tv_sec + (double) t.tv_usec / 1e6; };
         return seconds (usage.ru_utime) + seconds (usage.ru_stime);
-    }
-
-    bool pumpUntil (std::function<bool()> done, int timeoutMs)
-    {
-        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
-
-        while (! done())
-        {
-            if (juce::Time::getMillisecondCounter() > end)
-                return false;
-
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
-        }
-
-        return true;
     }
 
     juce::File makeUpdateFile()
@@ -73,7 +59,7 @@ int main (int argc, char* argv[])
 
     component->buttonClicked (component->m_pOkButton);
 
-    if (! pumpUntil ([&] { return component->m_status == STS_CONFIRM; }, 60000))
+    if (! MessageLoop::runUntil ([&] { return component->m_status == STS_CONFIRM; }, 60000))
     {
         std::fprintf (stderr, "bench-update: no confirmation screen (status 0x%X)\n", component->m_status.load());
         return 1;
@@ -85,7 +71,7 @@ int main (int argc, char* argv[])
 
     component->buttonClicked (component->m_pOkButton);
 
-    if (! pumpUntil ([&] { return component->m_finished == 1; }, 15 * 60 * 1000))
+    if (! MessageLoop::runUntil ([&] { return component->m_finished == 1; }, 15 * 60 * 1000))
     {
         std::fprintf (stderr, "bench-update: the update did not complete (status 0x%X)\n", component->m_status.load());
         return 1;
