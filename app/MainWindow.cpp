@@ -27,3 +27,14 @@ void MainWindow::closeButtonPressed()
 {
     juce::JUCEApplication::getInstance()->systemRequestedQuit();
 }
+
+void MainWindow::childBoundsChanged (juce::Component* child)
+{
+    const int widthBefore = getWidth();
+    juce::DocumentWindow::childBoundsChanged (child);
+
+    // The failure screen enlarges the content for good: centred again, the window keeps all of
+    // it in view, Close included, where growing from its old corner would run off the screen.
+    if (getWidth() > widthBefore)
+        centreWithSize (getWidth(), getHeight());
+}

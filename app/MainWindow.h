@@ -18,6 +18,9 @@ public:
     /** A window manager's close button asks the application to quit. */
     void closeButtonPressed() override;
 
+    /** Follows the content's size, and stays centred on the screen when it grows. */
+    void childBoundsChanged (juce::Component* child) override;
+
 private:
     MainComponent* m_pMainComponent;
 

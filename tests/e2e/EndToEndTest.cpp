@@ -160,8 +160,10 @@ namespace
         testbed.unplug();
         juce::Thread::sleep (1500);
 
-        EXPECT_EQ (updater.windowGeometry().getWidth(), 800);
-        EXPECT_EQ (updater.windowGeometry().getHeight(), 240);
+        const auto enlarged = updater.windowGeometry();
+        EXPECT_EQ (enlarged.getWidth(), 800);
+        EXPECT_EQ (enlarged.getHeight(), 240);
+        EXPECT_TRUE (juce::Rectangle<int> (0, 0, 1024, 768).contains (enlarged)) << "the window runs off the screen";
         updater.screenshot ("removed-while-writing");
 
         updater.clickAt (failureClose);
