@@ -1,6 +1,7 @@
 // Requests and answers: one 64-byte output report out, one 64-byte input report back.
 
 #include "MainComponent.h"
+#include "ProtocolCodes.h"
 #include "UpdateFileFormat.h"
 
 #include <HidCtrl.h>
@@ -11,12 +12,6 @@ namespace
     constexpr int rebootAnswerTimeoutMs = 1000;
     constexpr int pauseAfterIoMs = 6;
 
-    constexpr unsigned char TGT_SYSTEM = 0xF0;
-    constexpr unsigned char CMD_MODE = 0x00;
-    constexpr unsigned char CMD_VERSION = 0x01;
-    constexpr unsigned char RSP_ERROR = 0x81;
-    constexpr unsigned char RSP_VERSION = 0x82;
-    constexpr unsigned char RSP_UPDATE_MODE = 0x8B;
     constexpr int reasonGeneral = 5;
 
     /** The identifier for an error answer to the mode query. */

@@ -1,6 +1,7 @@
 // What the user's clicks and the controller's events do.
 
 #include "MainComponent.h"
+#include "ProtocolCodes.h"
 
 #include <AlineButton.h>
 #include <HidCtrl.h>
@@ -68,9 +69,7 @@ void MainComponent::sendRebootReport()
     if (! exchangeGuard.isLocked())
         return;
 
-    std::fill (std::begin (m_sendBuf), std::end (m_sendBuf), 0);
-    m_sendBuf[0] = 0xF0;
-    m_sendBuf[1] = 0x09;
+    buildRequest (TGT_SYSTEM, CMD_REBOOT);
     SendDataAndWaitResponseForReboot();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProtocolCodes.h"
+
 #include <juce_core/juce_core.h>
 
 /**
@@ -25,9 +27,9 @@ namespace UpdateFileFormat
     };
 
     constexpr AreaLayout areas[3] = {
-        { 0x0E0000, 0x000000, 0x000000, 0xF1 },
-        { 0x0E0000, 0x0E0000, 0x0E0000, 0xF2 },
-        { 0x010000, 0x1C0000, 0x1C0000, 0xF7 },
+        { 0x0E0000, 0x000000, 0x000000, TGT_AREA0 },
+        { 0x0E0000, 0x0E0000, 0x0E0000, TGT_AREA1 },
+        { 0x010000, 0x1C0000, 0x1C0000, TGT_AREA2 },
     };
 
     /** CRC-16/XMODEM: polynomial 0x1021, initial value 0, no reflection, no final XOR; 0 for

@@ -1,6 +1,7 @@
 // The update worker: a state machine over the status code, one step per cycle.
 
 #include "MainComponent.h"
+#include "ProtocolCodes.h"
 
 #include <HidCtrl.h>
 
@@ -10,21 +11,6 @@ namespace
     constexpr int chunkSize = 62;
     constexpr int fastPauseMs = 1;
     constexpr int pollPauseMs = 100;
-
-    constexpr unsigned char TGT_SYSTEM = 0xF0;
-    constexpr unsigned char CMD_ADDR = 0x02;
-    constexpr unsigned char CMD_DATA = 0x03;
-    constexpr unsigned char CMD_SUM = 0x04;
-    constexpr unsigned char CMD_VERIFY = 0x05;
-    constexpr unsigned char CMD_FINISH = 0x06;
-    constexpr unsigned char CMD_LAST = 0x07;
-    constexpr unsigned char CMD_PREPARE = 0x08;
-
-    constexpr unsigned char RSP_OK = 0x80;
-    constexpr unsigned char RSP_ERROR = 0x81;
-    constexpr unsigned char RSP_BUSY_A = 0x83;
-    constexpr unsigned char RSP_BUSY_B = 0x84;
-    constexpr unsigned char RSP_DONE = 0x85;
 
     /** Statuses whose step exchanges reports with the controller. */
     bool stepExchanges (int status)

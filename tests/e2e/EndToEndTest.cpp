@@ -40,6 +40,21 @@ namespace
             juce::Thread::sleep (settleMs);
         }
 
+        /** OK on the language screen; the versions show once the controller has told its own. */
+        void reachConfirmation (ControllerTestbed& bed)
+        {
+            updater.clickAt (rightButton);
+            ASSERT_TRUE (bed.controller().waitFor (Request::version, 1, 20000));
+            juce::Thread::sleep (settleMs);
+        }
+
+        /** The finish report has gone out and the completion screen shows. */
+        void waitForCompletion (ControllerTestbed& bed)
+        {
+            ASSERT_TRUE (bed.controller().waitFor (Request::finish, 1, 120000));
+            juce::Thread::sleep (settleMs);
+        }
+
         void expectOrderlyExit()
         {
             ASSERT_TRUE (updater.waitForExit (15000)) << "the program did not end";
@@ -83,17 +98,14 @@ namespace
         EXPECT_EQ (updater.windowGeometry().getHeight(), 126);
         updater.screenshot ("full-update-1-language");
 
-        updater.clickAt (rightButton);
-        ASSERT_TRUE (testbed.controller().waitFor (Request::version, 1, 20000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (reachConfirmation (testbed));
         updater.screenshot ("full-update-2-confirm");
 
         updater.clickAt (rightButton);
         ASSERT_TRUE (testbed.controller().waitFor (Request::data, 20000, 60000));
         updater.screenshot ("full-update-3-writing");
 
-        ASSERT_TRUE (testbed.controller().waitFor (Request::finish, 1, 120000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (waitForCompletion (testbed));
         updater.screenshot ("full-update-4-complete");
 
         updater.clickAt (rightButton);
@@ -112,15 +124,12 @@ namespace
         updater.placeUpdateFile (version105);
         startUpdater();
 
-        updater.clickAt (rightButton);
-        ASSERT_TRUE (sameVersion.controller().waitFor (Request::version, 1, 20000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (reachConfirmation (sameVersion));
 
         // Start has the keyboard focus on the confirmation: Return presses it.
         updater.pressKey ("Return");
 
-        ASSERT_TRUE (sameVersion.controller().waitFor (Request::finish, 1, 120000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (waitForCompletion (sameVersion));
         updater.screenshot ("equal-versions-complete");
         updater.clickAt (rightButton);
         expectOrderlyExit();
@@ -151,9 +160,7 @@ namespace
         updater.placeUpdateFile (version105);
         startUpdater();
 
-        updater.clickAt (rightButton);
-        ASSERT_TRUE (testbed.controller().waitFor (Request::version, 1, 20000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (reachConfirmation (testbed));
         updater.clickAt (rightButton);
         ASSERT_TRUE (testbed.controller().waitFor (Request::data, 500, 60000));
 
@@ -193,9 +200,7 @@ namespace
         updater.placeUpdateFile (version105);
         startUpdater();
 
-        updater.clickAt (rightButton);
-        ASSERT_TRUE (testbed.controller().waitFor (Request::version, 1, 20000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (reachConfirmation (testbed));
         updater.screenshot ("close-on-confirm");
 
         updater.clickAt (leftButton);
@@ -247,9 +252,7 @@ namespace
         updater.placeUpdateFile (version105);
         startUpdater();
 
-        updater.clickAt (rightButton);
-        ASSERT_TRUE (testbed.controller().waitFor (Request::version, 1, 20000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (reachConfirmation (testbed));
 
         Updater::run ({ "pkill", "-TERM", "-f", updater.folder().getFullPathName() });
         expectOrderlyExit();
@@ -261,9 +264,7 @@ namespace
         updater.placeUpdateFile (version105);
         startUpdater();
 
-        updater.clickAt (rightButton);
-        ASSERT_TRUE (testbed.controller().waitFor (Request::version, 1, 20000));
-        juce::Thread::sleep (settleMs);
+        ASSERT_NO_FATAL_FAILURE (reachConfirmation (testbed));
         updater.clickAt (rightButton);
         ASSERT_TRUE (testbed.controller().waitFor (Request::data, 100, 60000));
 
