@@ -38,3 +38,11 @@ void MainWindow::childBoundsChanged (juce::Component* child)
     if (getWidth() > widthBefore)
         centreWithSize (getWidth(), getHeight());
 }
+
+void MainWindow::activeWindowStatusChanged()
+{
+    juce::DocumentWindow::activeWindowStatusChanged();
+
+    if (isActiveWindow() && m_pMainComponent != nullptr)
+        m_pMainComponent->repaint();
+}

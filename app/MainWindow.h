@@ -18,6 +18,10 @@ public:
     /** A window manager's close button asks the application to quit. */
     void closeButtonPressed() override;
 
+    /** The screen's focus rule runs at paint time: a window that becomes active paints again,
+        so that the rule also holds when the first paint came before the window had the focus. */
+    void activeWindowStatusChanged() override;
+
     /** Follows the content's size, and stays centred on the screen when it grows. */
     void childBoundsChanged (juce::Component* child) override;
 

@@ -1,0 +1,73 @@
+// Where the keyboard focus goes on each screen, in a window on a real display.
+
+#include <AlineButton.h>
+#include <MainComponent.h>
+#include <MainWindow.h>
+
+#include "../support/GuiTestEnvironment.h"
+#include "../support/LocaleEnvironment.h"
+
+namespace
+{
+    class Focus : public testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            window = std::make_unique<MainWindow>();
+            component = window->getMainComponent();
+            ASSERT_TRUE (GuiTestEnvironment::pumpUntil ([this] { return window->isShowing(); }, 5000));
+            GuiTestEnvironment::pump (200);
+        }
+
+        void TearDown() override { window.reset(); }
+
+        /** Shows a status and lets the screen paint, which moves the focus. */
+        void show (int status)
+        {
+            component->m_status.storeWhen ([] (int) { return true; }, status);
+            component->UpdateDrawing();
+            GuiTestEnvironment::pump (200);
+        }
+
+        bool focused (juce::Component* c) const { return c->hasKeyboardFocus (true); }
+
+        LocaleEnvironment english { { nullptr, nullptr, nullptr, "en_US.UTF-8" } };
+        std::unique_ptr<MainWindow> window;
+        MainComponent* component = nullptr;
+    };
+
+    TEST_F (Focus, TheWindowsContentIs404By126)
+    {
+        EXPECT_EQ (component->getWidth(), 404);
+        EXPECT_EQ (component->getHeight(), 126);
+        EXPECT_EQ (window->getContentComponent(), component);
+    }
+
+    TEST_F (Focus, GoesToOkOnTheLanguageScreenAndStaysWhereTheUserPutIt)
+    {
+        EXPECT_TRUE (focused (component->m_pOkButton));
+        EXPECT_TRUE (focused (component->m_pOkButton));
+
+        component->m_pCancelButton->grabKeyboardFocus();
+        show (STS_IDLE);
+        EXPECT_TRUE (focused (component->m_pCancelButton));
+    }
+
+    TEST_F (Focus, GoesToStartOnTheConfirmationAndToOkOnTheCompletion)
+    {
+        show (STS_CONFIRM);
+        EXPECT_TRUE (focused (component->m_pOkButton));
+
+        show (STS_SEND_DATA);
+        show (STS_COMPLETE);
+        EXPECT_TRUE (focused (component->m_pOkButton));
+    }
+
+    TEST_F (Focus, GoesToCloseOnEveryErrorScreen)
+    {
+        show (STS_IDLE);
+        show (ERR_NOT_CONNECTED);
+        EXPECT_TRUE (focused (component->m_pCancelButton));
+    }
+}
