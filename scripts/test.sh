@@ -1,8 +1,39 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite.
+# Sets up, builds and runs the test suite three times: the whole suite in the plain build (build/),
+# and the suites labelled "concurrent" (engine and handlers, HID layer, hidraw nodes, end to end,
+# fault campaign, fuzz inputs: the code that runs threads, moves device reports through buffers
+# and drives whole updates) under AddressSanitizer with UndefinedBehaviorSanitizer (build-asan/)
+# and under ThreadSanitizer (build-tsan/). The screens, texts and arithmetic run on one thread
+# and gain nothing from a sanitizer that the plain run does not show, and under ThreadSanitizer
+# they would cost CI's time. Exits non-zero if any build or run fails; every run is made even when
+# an earlier one failed, so that all three summaries are shown.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 scripts/build.sh build
-ctest --test-dir build --output-on-failure
+scripts/build.sh build-asan -DKPX_SANITIZE=address
+scripts/build.sh build-tsan -DKPX_SANITIZE=thread
+
+# Leaks, bad accesses and undefined behaviour end the test with an error; ThreadSanitizer's
+# reports fail the test through its exit code. umockdev-wrapper preloads its library ahead of the
+# AddressSanitizer runtime, which the runtime would otherwise refuse.
+export ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:halt_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export TSAN_OPTIONS="halt_on_error=0:exitcode=66:second_deadlock_stack=1"
+
+failed=0
+run()
+{
+    local title=$1
+    shift
+    echo
+    echo "=== $title"
+    ctest "$@" --output-on-failure || failed=1
+}
+
+run "plain build: the whole suite" --test-dir build
+run "AddressSanitizer and UndefinedBehaviorSanitizer: the concurrent suites" --test-dir build-asan -L concurrent
+run "ThreadSanitizer: the concurrent suites" --test-dir build-tsan -L concurrent
+
+exit $failed
