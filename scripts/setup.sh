@@ -8,6 +8,8 @@ packages=(
     cmake ninja-build g++ pkg-config juce-modules-source libudev-dev libfontconfig-dev
     # tests
     googletest libgtest-dev umockdev libumockdev-dev xvfb xdotool x11-utils imagemagick
+    # fuzzing (scripts/fuzz.sh): clang with libFuzzer and its sanitizer runtimes
+    clang libclang-rt-14-dev
     # faces that cover every language of the program with Latin letters beside (single-face
     # files, which JUCE can load): Latin and Cyrillic, Japanese, Korean, Simplified and
     # Traditional Chinese

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the test suite three times: the whole suite in the plain build (build/),
 # and the suites labelled "concurrent" (engine and handlers, HID layer, hidraw nodes, end to end,
-# fault campaign, fuzz inputs: the code that runs threads, moves device reports through buffers
+# fuzz inputs: the code that runs threads, moves device reports through buffers
 # and drives whole updates) under AddressSanitizer with UndefinedBehaviorSanitizer (build-asan/)
 # and under ThreadSanitizer (build-tsan/). The screens, texts and arithmetic run on one thread
 # and gain nothing from a sanitizer that the plain run does not show, and under ThreadSanitizer
