@@ -15,7 +15,7 @@ scripts/build.sh build-fuzz -DKPX_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_C
 cmake --build build-fuzz --target "${targets[@]/%/_fuzz}"
 
 root=$PWD
-export LSAN_OPTIONS=suppressions=$root/tests/fuzz/lsan.supp
+export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp
 failed=0
 for t in "${targets[@]}"; do
     echo

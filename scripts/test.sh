@@ -19,6 +19,7 @@ scripts/build.sh build-tsan -DKPX_SANITIZE=thread
 # reports fail the test through its exit code. umockdev-wrapper preloads its library ahead of the
 # AddressSanitizer runtime, which the runtime would otherwise refuse.
 export ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS="halt_on_error=0:exitcode=66:second_deadlock_stack=1"
 
