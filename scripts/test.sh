@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the test suite three times: the whole suite in the plain build (build/),
+# Sets up, builds and runs the test suite in three builds: the whole suite in the plain build (build/),
 # and the suites labelled "concurrent" (engine and handlers, HID layer, hidraw nodes, end to end,
 # fuzz inputs: the code that runs threads, moves device reports through buffers
 # and drives whole updates) under AddressSanitizer with UndefinedBehaviorSanitizer (build-asan/)
@@ -34,7 +34,14 @@ run()
 }
 
 run "plain build: the whole suite" --test-dir build
-run "AddressSanitizer and UndefinedBehaviorSanitizer: the concurrent suites" --test-dir build-asan -L concurrent
+# The suites that open a real window (under Xvfb) run without the leak check: JUCE loads the X
+# libraries with dlopen and closes them at exit, so LeakSanitizer can name neither the module nor
+# the function of what X still holds, and no suppression can single those out. Bad accesses and
+# undefined behaviour are still caught there.
+windowed='^(Focus|e2e)\.'
+run "AddressSanitizer and UndefinedBehaviorSanitizer: the concurrent suites" --test-dir build-asan -L concurrent -E "$windowed"
+ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0 \
+    run "AddressSanitizer and UndefinedBehaviorSanitizer, no leak check: the windowed suites" --test-dir build-asan -L concurrent -R "$windowed"
 run "ThreadSanitizer: the concurrent suites" --test-dir build-tsan -L concurrent
 
 exit $failed
