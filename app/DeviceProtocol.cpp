@@ -42,6 +42,14 @@ void MainComponent::putLittleEndian (int offset, juce::uint32 value)
         m_sendBuf[offset + i] = (unsigned char) (value >> (8 * i));
 }
 
+/** True when the answer is the one to the request just sent, and carries the code. Once the
+    user has confirmed, an answer from another target is no acceptance of what was sent: the
+    firmware path takes only answers that echo their request. */
+bool MainComponent::answerIs (unsigned char code) const
+{
+    return m_answer[0] == m_sendBuf[0] && m_answer[1] == code;
+}
+
 bool MainComponent::exchange (int timeoutMs)
 {
     auto mustNotSend = [this] { return threadShouldExit() || m_status == ERR_REMOVED; };

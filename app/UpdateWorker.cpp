@@ -143,7 +143,7 @@ void MainComponent::storeAnswerOutcome (bool answered, int nextStatus)
 {
     if (! answered)
         m_status.store (ERR_TIMEOUT);
-    else if (m_answer[1] == RSP_OK)
+    else if (answerIs (RSP_OK))
         m_status.store (nextStatus);
     else
         m_status.store (ERR_GENERAL);
@@ -294,7 +294,7 @@ bool MainComponent::sendChunkRequest()
         return false;
 
     // A refused chunk does not end the block: the rest goes out, and the worker stops after it.
-    if (m_answer[1] != RSP_OK)
+    if (! answerIs (RSP_OK))
         m_status.store (ERR_GENERAL);
 
     return true;
@@ -307,10 +307,10 @@ void MainComponent::sendBlockSum()
 
     const bool answered = SendDataAndWaitResponse();
 
-    if (answered && m_answer[1] == RSP_OK)
+    if (answered && answerIs (RSP_OK))
         m_pause = pollPauseMs;
 
-    if (answered && m_answer[1] == RSP_ERROR && m_answer[2] == 2)
+    if (answered && answerIs (RSP_ERROR) && m_answer[2] == 2)
         m_status.store (ERR_DEV_REASON_2);
     else
         storeAnswerOutcome (answered, STS_VERIFY);
@@ -327,12 +327,10 @@ void MainComponent::pollBlock()
         return;
     }
 
-    const auto answer = m_answer[1];
-
-    if (answer == RSP_BUSY_A || answer == RSP_BUSY_B)
+    if (answerIs (RSP_BUSY_A) || answerIs (RSP_BUSY_B))
         return;
 
-    if (answer == RSP_DONE)
+    if (answerIs (RSP_DONE))
     {
         m_pause = fastPauseMs;
 
@@ -352,9 +350,9 @@ void MainComponent::pollBlock()
         return;
     }
 
-    if (answer == RSP_ERROR && m_answer[2] == 4)
+    if (answerIs (RSP_ERROR) && m_answer[2] == 4)
         m_status.store (ERR_DEV_REASON_4);
-    else if (answer == RSP_ERROR && m_answer[2] == 3)
+    else if (answerIs (RSP_ERROR) && m_answer[2] == 3)
         m_status.store (ERR_DEV_REASON_3);
     else
         m_status.store (ERR_GENERAL);

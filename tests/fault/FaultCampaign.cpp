@@ -19,6 +19,7 @@
 #include <MessageLoop.h>
 #include <VirtualController.h>
 
+#include "../support/HeadlessDisplay.h"
 #include "../support/UpdateFileMaker.h"
 
 #include <algorithm>
@@ -103,9 +104,9 @@ namespace
                 return target.status == STS_IDLE ? ERR_TIMEOUT : ERR_REMOVED;
 
             case FaultKind::wrongEcho:
-                // The echo error is recorded, but every step except the block's chunks moves on
-                // to its next stage on the answer code, which overwrites it.
-                return target.status == STS_SEND_DATA ? ERR_GENERAL : STS_COMPLETE;
+                // Before the confirmation the checks go on and the confirmation replaces the
+                // recorded error; once writing, an answer from another target ends the update.
+                return target.status == STS_IDLE ? STS_COMPLETE : ERR_GENERAL;
 
             case FaultKind::errorAnswer:
                 break;
@@ -213,6 +214,7 @@ int main (int argc, char* argv[])
 {
     const bool quick = argc == 2 && std::strcmp (argv[1], "--short") == 0;
 
+    keepHeadlessRunOffStrayDisplays();
     juce::ScopedJuceInitialiser_GUI gui;
     const auto file = UpdateFileMaker::besideExecutable ("kpxtlk4__v105.bin");
     const auto contents = UpdateFileMaker::make (file, { "--version-text", "1.05", "--version-word",
