@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the test suite in three builds: the whole suite in the plain build (build/),
-# and the suites labelled "concurrent" (engine and handlers, HID layer, hidraw nodes, end to end,
-# fuzz inputs: the code that runs threads, moves device reports through buffers
-# and drives whole updates) under AddressSanitizer with UndefinedBehaviorSanitizer (build-asan/)
-# and, for the HID layer and the hidraw nodes, under ThreadSanitizer (build-tsan/). The screens, texts and arithmetic run on one thread
-# and gain nothing from a sanitizer that the plain run does not show, and under ThreadSanitizer
-# they would cost CI's time. Exits non-zero if any build or run fails; every run is made even when
-# an earlier one failed, so that all three summaries are shown.
+# and the suites labelled "concurrent" (main component and engine, HID layer, hidraw nodes, end to
+# end, fuzz inputs: the code that runs threads, moves device reports through buffers and drives
+# whole updates) under AddressSanitizer with UndefinedBehaviorSanitizer (build-asan/), and the same
+# but for the fuzz inputs under ThreadSanitizer (build-tsan/; label "threads-checked"). The look,
+# texts and arithmetic run on one thread and gain nothing from a sanitizer that the plain run does
+# not show. Exits non-zero if any build or run fails; every run is made even when an earlier one
+# failed, so that all three summaries are shown.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -42,6 +42,6 @@ windowed='^(Focus|e2e)\.'
 run "AddressSanitizer and UndefinedBehaviorSanitizer: the concurrent suites" --test-dir build-asan -L concurrent -E "$windowed"
 ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0 \
     run "AddressSanitizer and UndefinedBehaviorSanitizer, no leak check: the windowed suites" --test-dir build-asan -L concurrent -R "$windowed"
-run "ThreadSanitizer: the HID layer and the hidraw nodes (see tests/CMakeLists.txt)" --test-dir build-tsan -L threads-checked
+run "ThreadSanitizer: the concurrent suites but the fuzz inputs" --test-dir build-tsan -L threads-checked
 
 exit $failed

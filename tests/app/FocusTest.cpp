@@ -16,7 +16,9 @@ namespace
         {
             window = std::make_unique<MainWindow>();
             component = window->getMainComponent();
-            ASSERT_TRUE (GuiTestEnvironment::pumpUntil ([this] { return window->isShowing(); }, 5000));
+            // The focus rule acts once the window has the keyboard, which a slow machine gives it
+            // well after the window shows.
+            ASSERT_TRUE (GuiTestEnvironment::pumpUntil ([this] { return window->isShowing() && window->isActiveWindow(); }, 10000));
             GuiTestEnvironment::pump (200);
         }
 
@@ -46,7 +48,6 @@ namespace
 
     TEST_F (Focus, GoesToOkOnTheLanguageScreenAndStaysWhereTheUserPutIt)
     {
-        EXPECT_TRUE (focused (component->m_pOkButton));
         EXPECT_TRUE (focused (component->m_pOkButton));
 
         component->m_pCancelButton->grabKeyboardFocus();

@@ -55,9 +55,9 @@ namespace
             juce::Thread::sleep (settleMs);
         }
 
-        void expectOrderlyExit()
+        void expectOrderlyExit (int timeoutMs = 15000)
         {
-            ASSERT_TRUE (updater.waitForExit (15000)) << "the program did not end";
+            ASSERT_TRUE (updater.waitForExit (timeoutMs)) << "the program did not end";
             EXPECT_EQ (updater.exitCode(), 0);
             EXPECT_FALSE (updater.anythingLeftRunning());
         }
@@ -268,8 +268,9 @@ namespace
         updater.clickAt (rightButton);
         ASSERT_TRUE (testbed.controller().waitFor (Request::data, 100, 60000));
 
+        // The program ends only once the rest of the firmware is in: as long as a whole update.
         Updater::run ({ "pkill", "-TERM", "-f", updater.folder().getFullPathName() });
-        expectOrderlyExit();
+        expectOrderlyExit (120000);
 
         EXPECT_EQ (testbed.controller().count (Request::finish), 1);
         EXPECT_EQ (testbed.controller().acceptedBlocks(), 15);

@@ -104,9 +104,12 @@ juce::String Updater::run (const juce::StringArray& command, int timeoutMs)
     if (! child.start (command, juce::ChildProcess::wantStdOut))
         return {};
 
-    auto output = child.readAllProcessOutput();
-    child.waitForProcessToFinish (timeoutMs);
-    return output;
+    // The helpers print a few lines at most, which the pipe holds until they end; a helper that
+    // hangs (an X server gone away, say) is ended, so that no scenario waits on it for ever.
+    if (! child.waitForProcessToFinish (timeoutMs))
+        child.kill();
+
+    return child.readAllProcessOutput();
 }
 
 juce::File Updater::screenshotFolder()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HeadlessDisplay.h"
+
 #include <MessageLoop.h>
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -11,7 +13,11 @@
 class GuiTestEnvironment : public testing::Environment
 {
 public:
-    void SetUp() override { juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
+    void SetUp() override
+    {
+        keepHeadlessRunOffStrayDisplays();
+        juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
+    }
     void TearDown() override { juce.reset(); }
 
     /** Runs the message loop for a while, so that asynchronous work gets delivered. */
