@@ -220,7 +220,7 @@ int VirtualHidDevice::deviceFd() const
 bool VirtualHidDevice::sendInputReport (const std::uint8_t* report, std::size_t length)
 {
     const int fd = deviceFd();
-    return fd >= 0 && ::send (fd, report, length, MSG_NOSIGNAL) == (ssize_t) length;
+    return fd >= 0 && ::send (fd, report, length, MSG_NOSIGNAL | MSG_DONTWAIT) == (ssize_t) length;
 }
 
 std::size_t VirtualHidDevice::receiveOutputReport (std::uint8_t* buffer, std::size_t size, int timeoutMs)

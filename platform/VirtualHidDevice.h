@@ -40,7 +40,9 @@ public:
     /** The device's end of the wire while attached, else -1. */
     int deviceFd() const;
 
-    /** Writes one input report from the device; false when detached or the write failed. */
+    /** Writes one input report from the device; false when detached, when the write failed, or
+        when the host has not yet read the reports before it (a device never waits for the host;
+        the wire holds only a few reports). */
     bool sendInputReport (const std::uint8_t* report, std::size_t length);
 
     /** Reads one output report as the node received it (report ID first), waiting up to timeoutMs;

@@ -24,8 +24,11 @@ for t in "${targets[@]}"; do
     inputs=("$root/build-fuzz/corpus/$t" "$root/tests/fuzz/corpus/$t")
     [ -d "tests/fuzz/regressions/$t" ] && inputs+=("$root/tests/fuzz/regressions/$t")
 
+    # JUCE puts each program into a folder of its own, named by the build type.
+    program=$(find build-fuzz/tests/fuzz -type f -name "${t}_fuzz" -perm -u+x | head -n 1)
+
     # A worker run may take seconds when its input leads it through a whole block; 60 s is a hang.
-    if ! "build-fuzz/tests/fuzz/${t}_fuzz" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -max_len=8192 \
+    if ! "$program" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -max_len=8192 \
              -print_final_stats=1 -artifact_prefix="$root/build-fuzz/crashes/$t/" "${inputs[@]}"; then
         echo "fuzz: $t found a fault; its input is in build-fuzz/crashes/$t/"
         failed=1

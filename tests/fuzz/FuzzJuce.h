@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/HeadlessDisplay.h"
+
 #include <MessageLoop.h>
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -13,6 +15,7 @@ namespace FuzzJuce
 {
     inline void bringUp()
     {
+        keepHeadlessRunOffStrayDisplays();
         static auto* gui = new juce::ScopedJuceInitialiser_GUI();
         (void) gui;
     }
