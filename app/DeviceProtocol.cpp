@@ -42,12 +42,17 @@ void MainComponent::putLittleEndian (int offset, juce::uint32 value)
         m_sendBuf[offset + i] = (unsigned char) (value >> (8 * i));
 }
 
+bool MainComponent::answerEchoesRequest() const
+{
+    return m_answer[0] == m_sendBuf[0];
+}
+
 /** True when the answer is the one to the request just sent, and carries the code. Once the
     user has confirmed, an answer from another target is no acceptance of what was sent: the
     firmware path takes only answers that echo their request. */
 bool MainComponent::answerIs (unsigned char code) const
 {
-    return m_answer[0] == m_sendBuf[0] && m_answer[1] == code;
+    return answerEchoesRequest() && m_answer[1] == code;
 }
 
 bool MainComponent::exchange (int timeoutMs)
@@ -76,7 +81,7 @@ bool MainComponent::exchange (int timeoutMs)
                     std::memcpy (m_answer, m_recvBuf, sizeof (m_answer));
                 }
 
-                if (m_answer[0] != m_sendBuf[0] || (m_answer[1] == RSP_ERROR && m_answer[2] == reasonGeneral))
+                if (! answerEchoesRequest() || (m_answer[1] == RSP_ERROR && m_answer[2] == reasonGeneral))
                     m_status.store (ERR_GENERAL);
             }
         }

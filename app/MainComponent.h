@@ -155,6 +155,7 @@ private:
     void buildRequest (unsigned char target, unsigned char command);
     void putLittleEndian (int offset, juce::uint32 value);
     bool exchange (int timeoutMs);
+    bool answerEchoesRequest() const;
     bool answerIs (unsigned char code) const;
 
     void runExchangingStep (int status);

@@ -1,5 +1,7 @@
 #include "Updater.h"
 
+#include "../support/UpdateFileMaker.h"
+
 #include <gtest/gtest.h>
 
 Updater::Updater()
@@ -23,13 +25,7 @@ Updater::~Updater()
 
 void Updater::placeUpdateFile (const juce::StringArray& makerOptions, const juce::String& name)
 {
-    juce::StringArray command { MAKE_UPDATE_FILE, home.getFile().getChildFile (name).getFullPathName() };
-    command.addArray (makerOptions);
-
-    juce::ChildProcess maker;
-    ASSERT_TRUE (maker.start (command));
-    ASSERT_TRUE (maker.waitForProcessToFinish (30000));
-    ASSERT_EQ (maker.getExitCode(), 0u);
+    ASSERT_TRUE (UpdateFileMaker::write (home.getFile().getChildFile (name), makerOptions)) << "the update-file maker failed for " << name;
 }
 
 bool Updater::start()

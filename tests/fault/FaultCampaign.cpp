@@ -14,13 +14,13 @@
 // "No answer", and a removal while the program is still at its checks, cost the full exchange
 // wait of 10 s each. --short leaves those out, and every occurrence but the first, for ctest.
 
-#include <AlineButton.h>
 #include <MainComponent.h>
 #include <MessageLoop.h>
 #include <VirtualController.h>
 
 #include "../support/HeadlessDisplay.h"
 #include "../support/UpdateFileMaker.h"
+#include "../support/UpdateToItsEnd.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -183,18 +183,7 @@ namespace
         auto component = std::make_unique<MainComponent>();
         component->setSize (404, 126);
 
-        // Start is pressed once the versions show; an error recorded in the first cycle may
-        // stand for a moment before the confirmation replaces it.
-        auto workerEnded = [&]
-        {
-            if (component->m_status == STS_CONFIRM)
-                component->buttonClicked (component->m_pOkButton);
-
-            return component->m_status != STS_IDLE && ! component->isThreadRunning();
-        };
-
-        component->buttonClicked (component->m_pOkButton);
-        outcome.ended = MessageLoop::runUntil (workerEnded, runTimeoutMs);
+        outcome.ended = runUpdateToItsEnd (*component, runTimeoutMs);
         MessageLoop::run (20);
         outcome.status = component->m_status;
         component.reset();

@@ -8,11 +8,11 @@
 // out while the update is under way, and refuses the request before that, so that no exchange
 // waits out its 10 s.
 
-#include <AlineButton.h>
 #include <MainComponent.h>
 #include <VirtualHidDevice.h>
 
 #include "../support/UpdateFileMaker.h"
+#include "../support/UpdateToItsEnd.h"
 #include "FuzzJuce.h"
 
 #include <thread>
@@ -122,9 +122,9 @@ namespace
 extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
 {
     FuzzJuce::bringUp();
-    static const auto file = UpdateFileMaker::make (UpdateFileMaker::besideExecutable ("kpxtlk4__v105.bin"),
-                                                    { "--version-text", "1.05", "--version-word", "0x01050000" });
-    FuzzJuce::require (file.getSize() > 0, "no update file");
+    static const bool fileMade = UpdateFileMaker::write (UpdateFileMaker::besideExecutable ("kpxtlk4__v105.bin"),
+                                                         { "--version-text", "1.05", "--version-word", "0x01050000" });
+    FuzzJuce::require (fileMade, "no update file");
 
     VirtualHidDevice device ({ 0x2B73, 0x4C, 0x0102, 0x01400000 });
     device.attach();
@@ -132,17 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
 
     {
         Responder responder (device, *component, data, size);
-        component->buttonClicked (component->m_pOkButton);
-
-        const bool ended = MessageLoop::runUntil ([&]
-        {
-            if (component->m_status == STS_CONFIRM)
-                component->buttonClicked (component->m_pOkButton);
-
-            return component->m_status != STS_IDLE && ! component->isThreadRunning();
-        }, runTimeoutMs);
-
-        FuzzJuce::require (ended, "the worker did not end");
+        FuzzJuce::require (runUpdateToItsEnd (*component, runTimeoutMs), "the worker did not end");
         FuzzJuce::require (isErrorStatus (component->m_status) || component->m_status == STS_COMPLETE,
                            "the worker ended on a stage");
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <juce_core/juce_core.h>
+#include "UpdateFileMaker.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +12,13 @@ public:
     UpdateFileBesideTests() { removeAll(); }
     ~UpdateFileBesideTests() { removeAll(); }
 
-    static juce::File folder()
-    {
-        return juce::File::getSpecialLocation (juce::File::currentExecutableFile).getParentDirectory();
-    }
+    static juce::File folder() { return UpdateFileMaker::executableFolder(); }
 
     /** Writes an update file with the maker's options; returns it. */
     juce::File make (const juce::StringArray& options, const juce::String& name = "kpxtlk4__v105.bin")
     {
         auto file = folder().getChildFile (name);
-        juce::StringArray command { MAKE_UPDATE_FILE, file.getFullPathName() };
-        command.addArray (options);
-
-        juce::ChildProcess maker;
-        EXPECT_TRUE (maker.start (command));
-        EXPECT_TRUE (maker.waitForProcessToFinish (30000));
-        EXPECT_EQ (maker.getExitCode(), 0u);
+        EXPECT_TRUE (UpdateFileMaker::write (file, options)) << "the update-file maker failed for " << name;
         return file;
     }
 
